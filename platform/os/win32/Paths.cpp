@@ -1,0 +1,8 @@
+#include "platform/os/Paths.h"
+
+namespace os {
+
+const char PathDelimiter = '\\';
+bool IsPathDelimiter(char c) { return c == '\\' || c == '/' || c == ':'; }
+
+} // namespace os
