@@ -251,7 +251,9 @@ INSTANTIATE_TEST_SUITE_P(
         CorruptionCase{"ZeroLengthStringFileInfo", u"StringFileInfo", 0, 0, true, false, std::nullopt},
         CorruptionCase{"StringTableShorterThanHeader", u"040904b0", 0, 2, true, true, std::nullopt},
         CorruptionCase{"TextLengthPastItsNode", u"SpecialBuild", 2, 0x7FFF, true, true, "Nightly build 7"},
-        CorruptionCase{"FixedInfoCutShort", u"VS_VERSION_INFO", 2, 16, false, false, std::nullopt}),
+        // The children then start on the fixed info's zero date: a node
+        // of length zero, which ends every walk.
+        CorruptionCase{"FixedInfoCutShort", u"VS_VERSION_INFO", 2, 48, false, false, std::nullopt}),
     [](const testing::TestParamInfo<CorruptionCase>& info) { return std::string(info.param.Name); });
 
 } // namespace

@@ -75,6 +75,7 @@ TEST(AnsiCodePage, CharactersTheCodePageLacksBecomeQuestionMarks)
         {"\xE4\xB8\xAD\xE6\x96\x87", "??"},
         {"\xC2\x80", "?"},               // U+0080 has no byte; 0x80 is the euro
         {"x\xFFy", "x?y"},               // malformed UTF-8
+        {"a\xF0\x9F\x98\x80z", "a??z"},   // beyond U+FFFF: one per UTF-16 unit, as Windows does
     };
     for (const Case& c : cases) EXPECT_EQ(rtl::Utf8ToAnsi(c.utf8), c.ansi) << c.utf8;
 }

@@ -35,16 +35,9 @@ std::string Utf8ToAnsi(std::string_view utf8)
     const std::u16string wide = Utf8ToUtf16(utf8);
     std::string out;
     out.reserve(wide.size());
-    for (size_t i = 0; i < wide.size(); ++i) {
-        const char16_t c = wide[i];
-        // A surrogate pair is one character outside 1252: one replacement.
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 && wide[i + 1] <= 0xDFFF) {
-            ++i;
-            out += kReplacement;
-            continue;
-        }
-        out += ToAnsiByte(c);
-    }
+    // Unit by unit, as Windows converts: a character beyond U+FFFF (a
+    // surrogate pair) becomes two replacement characters.
+    for (const char16_t c : wide) out += ToAnsiByte(c);
     return out;
 }
 
